@@ -1,0 +1,8 @@
+// Korvalin dial tester - placeholder until this operation is built.
+#include "evaluation/pulse_pause_chart.h"
+
+namespace kvl {
+
+void drawPulsePauseChart(Bench &) {}
+
+}  // namespace kvl

@@ -1,0 +1,8 @@
+// Korvalin dial tester - placeholder until this operation is built.
+#include "reference/dial_table.h"
+
+namespace kvl {
+
+void fillDialTable(Controls &) {}
+
+}  // namespace kvl

@@ -1,0 +1,8 @@
+// Korvalin dial tester - placeholder until this operation is built.
+#include "strip/draw_strip.h"
+
+namespace kvl {
+
+void drawStrip(Bench &) {}
+
+}  // namespace kvl

@@ -1,0 +1,8 @@
+// Korvalin dial tester - placeholder until this operation is built.
+#include "strip/printing.h"
+
+namespace kvl {
+
+void printPage(Bench &) {}
+
+}  // namespace kvl

@@ -1,0 +1,8 @@
+// Korvalin dial tester - placeholder until this operation is built.
+#include "strip/store_cycle.h"
+
+namespace kvl {
+
+void storeCycle(Bench &) {}
+
+}  // namespace kvl

@@ -1,0 +1,8 @@
+// Korvalin dial tester - placeholder until this operation is built.
+#include "strip/strip_export.h"
+
+namespace kvl {
+
+void saveStrips(Bench &) {}
+
+}  // namespace kvl
