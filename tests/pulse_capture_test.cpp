@@ -456,8 +456,12 @@ TEST(PulseCapture, ACycleAlwaysBeginsWithAnOpening) {
     CaptureRig rig;
     DialDescription d;
     d.nsaWired = false;
+    // The third pulse stays open for 400 ms; the next digit runs 60 ms after it closed.
     DialCycle hanging = withOverrides(pulses(3), {{3, {400, 38}}});
-    d.cycles = {hanging, pulses(10)};
+    hanging.restMs = 60;
+    DialCycle following = pulses(10);
+    following.nsaLeadMs = 0;
+    d.cycles = {hanging, following};
     rig.run(d);
     ASSERT_EQ(rig.evaluations.size(), 2u);
     EXPECT_EQ(rig.evaluations[0].record.nsiCount, 5);
