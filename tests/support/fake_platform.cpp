@@ -159,7 +159,9 @@ WindowEvent FakeEvents::waitEvent(int maxMs) {
     waits++;
     waitLimits.push_back(maxMs);
     WindowEvent e;
-    const std::int32_t deadline = m_clock.now() + maxMs;
+    // Added without signed overflow: the fake clock may be set just before the wrap.
+    const std::int32_t deadline = static_cast<std::int32_t>(
+        static_cast<std::uint32_t>(m_clock.now()) + static_cast<std::uint32_t>(maxMs));
     if (!m_scheduled.empty() && tickDiff(m_scheduled.begin()->first, deadline) <= 0) {
         auto it = m_scheduled.begin();
         if (tickDiff(it->first, m_clock.now()) > 0) m_clock.set(it->first);
