@@ -90,6 +90,8 @@ std::string HostSystem::currentDirectory() {
     }
 }
 
-char HostSystem::pathSeparator() const { return '/'; }
+char HostSystem::pathSeparator() const {
+    return '/';
+}
 
 }  // namespace kvl
