@@ -113,7 +113,7 @@ echo "first instance: main window up"
 start second
 second=$started
 box=$(await '^Meldung$' 60) || fail "the second start showed no \"Meldung\": $(cat "$work/second.log")"
-# Read the box's text off the screen would need OCR; its title is what X shows.
+# X shows the box's title; its text would need reading off the screen.
 sleep 1
 [ "$(count "$main_title")" -eq 1 ] || fail "a second main window appeared"
 [ "$(count '^COM Port Information$')" -eq 0 ] || fail "the second start probed the ports"
