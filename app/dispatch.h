@@ -19,4 +19,8 @@ void enterMeasurementMode(Bench &bench);
 void stepHelpPage(Bench &bench);
 void leaveEvaluation(Bench &bench);
 
+// switchTestOn as the dispatcher runs it: the action of the control that
+// ended the capture runs afterwards, and false means that action ends the program.
+bool switchTestOnAndDispatch(Bench &bench);
+
 }  // namespace kvl

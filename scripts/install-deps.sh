@@ -13,6 +13,8 @@ packages=(
     pulseaudio pulseaudio-utils
     # private mount namespaces (unshare) for tests that start the real program
     util-linux
+    # driving the real program's windows in the single-instance test
+    xdotool
     # a guest with a real 16550 serial driver for the contact-lines test
     qemu-system-x86 linux-image-amd64 busybox-static cpio
 )
