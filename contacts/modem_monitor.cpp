@@ -99,25 +99,25 @@ void ModemMonitor::run() {
             continue;
         }
         switch (m_source.waitForChange()) {
-        case ModemStatusSource::Wait::Changed:
-            refresh();
-            break;
-        case ModemStatusSource::Wait::Interrupted:
-            if (m_stop) break;
-            // The driver announces changes, but one that came between the
-            // last query and the start of this wait was not announced to
-            // it; a slow driver's counters tell whether that happened.
-            if (m_cheap || countersMoved()) refresh();
-            break;
-        case ModemStatusSource::Wait::Unsupported:
-        case ModemStatusSource::Wait::Failed:
-            // Without change notices (or with a port that no longer
-            // answers them) only asking again and again stays current.
-            waiting = false;
-            m_source.endWaiting();
-            m_mode = Mode::Polling;
-            refresh();
-            break;
+            case ModemStatusSource::Wait::Changed:
+                refresh();
+                break;
+            case ModemStatusSource::Wait::Interrupted:
+                if (m_stop) break;
+                // The driver announces changes, but one that came between the
+                // last query and the start of this wait was not announced to
+                // it; a slow driver's counters tell whether that happened.
+                if (m_cheap || countersMoved()) refresh();
+                break;
+            case ModemStatusSource::Wait::Unsupported:
+            case ModemStatusSource::Wait::Failed:
+                // Without change notices (or with a port that no longer
+                // answers them) only asking again and again stays current.
+                waiting = false;
+                m_source.endWaiting();
+                m_mode = Mode::Polling;
+                refresh();
+                break;
         }
     }
     if (waiting) m_source.endWaiting();

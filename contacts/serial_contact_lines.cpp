@@ -18,12 +18,12 @@ namespace {
 
 int lineBit(ModemLine line) {
     switch (line) {
-    case ModemLine::Dcd:
-        return TIOCM_CD;
-    case ModemLine::Dsr:
-        return TIOCM_DSR;
-    case ModemLine::Ri:
-        return TIOCM_RI;
+        case ModemLine::Dcd:
+            return TIOCM_CD;
+        case ModemLine::Dsr:
+            return TIOCM_DSR;
+        case ModemLine::Ri:
+            return TIOCM_RI;
     }
     return 0;
 }
@@ -119,7 +119,9 @@ int SerialContactLines::readLine(ModemLine line) {
     return (bits & lineBit(line)) != 0 ? 1 : 0;
 }
 
-void SerialContactLines::closeContactPort() { m_port.reset(); }
+void SerialContactLines::closeContactPort() {
+    m_port.reset();
+}
 
 }  // namespace kvl
 #endif  // _WIN32

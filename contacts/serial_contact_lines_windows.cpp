@@ -36,8 +36,8 @@ bool SerialContactLines::openContactPort(const std::string &name) {
     // Windows opens COM ports exclusively by itself.
     if (!port->port.open(QIODevice::ReadWrite)) return false;
     port->port.setReadBufferSize(queueBytes);
-    if (!port->port.setBaudRate(lineBaud) ||
-        !port->port.setDataBits(QSerialPort::Data8) || !port->port.setParity(QSerialPort::NoParity) ||
+    if (!port->port.setBaudRate(lineBaud) || !port->port.setDataBits(QSerialPort::Data8) ||
+        !port->port.setParity(QSerialPort::NoParity) ||
         !port->port.setStopBits(QSerialPort::OneStop) ||
         !port->port.setFlowControl(QSerialPort::NoFlowControl) ||
         !port->port.setRequestToSend(false)) {
@@ -60,17 +60,19 @@ int SerialContactLines::readLine(ModemLine line) {
         return 0;
     }
     switch (line) {
-    case ModemLine::Dcd:
-        return pins.testFlag(QSerialPort::DataCarrierDetectSignal) ? 1 : 0;
-    case ModemLine::Dsr:
-        return pins.testFlag(QSerialPort::DataSetReadySignal) ? 1 : 0;
-    case ModemLine::Ri:
-        return pins.testFlag(QSerialPort::RingIndicatorSignal) ? 1 : 0;
+        case ModemLine::Dcd:
+            return pins.testFlag(QSerialPort::DataCarrierDetectSignal) ? 1 : 0;
+        case ModemLine::Dsr:
+            return pins.testFlag(QSerialPort::DataSetReadySignal) ? 1 : 0;
+        case ModemLine::Ri:
+            return pins.testFlag(QSerialPort::RingIndicatorSignal) ? 1 : 0;
     }
     return 0;
 }
 
-void SerialContactLines::closeContactPort() { m_port.reset(); }
+void SerialContactLines::closeContactPort() {
+    m_port.reset();
+}
 
 }  // namespace kvl
 #endif  // _WIN32

@@ -19,7 +19,9 @@ namespace {
 // TIOCMIWAIT sleeps in the driver and no flag can end it; a signal can.
 // A real-time signal that the C library and Qt leave alone, with a handler
 // that does nothing and without SA_RESTART, makes the wait return EINTR.
-int wakeSignal() { return SIGRTMIN + 5; }
+int wakeSignal() {
+    return SIGRTMIN + 5;
+}
 
 void ignoreWake(int) {}
 
@@ -59,14 +61,14 @@ ModemStatusSource::Wait TtyModemStatus::waitForChange() {
     if (m_interrupted) return Wait::Interrupted;
     if (ioctl(m_fd, TIOCMIWAIT, TIOCM_CD | TIOCM_DSR | TIOCM_RNG) == 0) return Wait::Changed;
     switch (errno) {
-    case EINTR:
-        return Wait::Interrupted;
-    case ENOTTY:
-    case EINVAL:
-    case ENOSYS:
-        return Wait::Unsupported;
-    default:
-        return Wait::Failed;
+        case EINTR:
+            return Wait::Interrupted;
+        case ENOTTY:
+        case EINVAL:
+        case ENOSYS:
+            return Wait::Unsupported;
+        default:
+            return Wait::Failed;
     }
 }
 
@@ -97,8 +99,8 @@ void TtyModemStatus::beginWaiting(std::chrono::microseconds tick) {
     std::memset(&period, 0, sizeof period);
     const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(tick);
     period.it_interval.tv_sec = static_cast<time_t>(seconds.count());
-    period.it_interval.tv_nsec =
-        static_cast<long>(std::chrono::duration_cast<std::chrono::nanoseconds>(tick - seconds).count());
+    period.it_interval.tv_nsec = static_cast<long>(
+        std::chrono::duration_cast<std::chrono::nanoseconds>(tick - seconds).count());
     period.it_value = period.it_interval;
     timer_settime(m_timer, 0, &period, nullptr);
 }
