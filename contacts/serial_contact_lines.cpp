@@ -80,15 +80,21 @@ bool SerialContactLines::openContactPort(const std::string &name) {
     const int fd = ::open(path->c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return false;
     // Anything that is not a terminal (a missing adapter's node masked
-    // with /dev/null, a plain file) has no modem lines to read.
+    // with /dev/null, a plain file) has no modem lines to read. The lock
+    // keeps out a second open by this program (TIOCEXCL does not stop a
+    // privileged one) and by any other program that honours it.
     termios probe;
-    const bool usable = tcgetattr(fd, &probe) == 0 &&
-                        // The lock keeps out a second open by this program
-                        // (TIOCEXCL does not stop a privileged one) and by
-                        // any other program that honours it.
-                        flock(fd, LOCK_EX | LOCK_NB) == 0 && ioctl(fd, TIOCEXCL) == 0 &&
-                        applyLineSettings(fd);
-    if (!usable) {
+    if (tcgetattr(fd, &probe) != 0 || flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        return false;
+    }
+    // The exclusive flag belongs to the tty, not to this descriptor: clear
+    // it only once it is this program's own.
+    if (ioctl(fd, TIOCEXCL) != 0) {
+        ::close(fd);
+        return false;
+    }
+    if (!applyLineSettings(fd)) {
         ioctl(fd, TIOCNXCL);
         ::close(fd);
         return false;

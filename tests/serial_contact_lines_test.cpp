@@ -3,9 +3,12 @@
 // serial device of this machine.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <map>
 
+#include <fcntl.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -37,6 +40,17 @@ protected:
         };
     }
 
+    // The tty's own exclusive flag (shared by every descriptor of it), or
+    // -1 when it cannot be looked at. Open as root to get past the flag.
+    int exclusiveFlag() {
+        const int fd = ::open(m_pty.slavePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+        if (fd < 0) return errno == EBUSY ? 1 : -1;
+        int flag = -1;
+        if (ioctl(fd, TIOCGEXCL, &flag) != 0) flag = -1;
+        ::close(fd);
+        return flag;
+    }
+
     PseudoTerminal m_pty;
     PseudoTerminal m_other;
 };
@@ -64,6 +78,9 @@ TEST_F(SerialContactLinesPty, HoldsThePortExclusivelyUntilClosed) {
     SerialContactLines second(resolver());
     ASSERT_TRUE(first.openContactPort("COM7"));
     EXPECT_FALSE(second.openContactPort("COM7")) << "a second open of a held port";
+    // The failed open must not take the exclusive flag away from the holder.
+    const int flag = exclusiveFlag();
+    if (flag >= 0) EXPECT_EQ(flag, 1) << "other programs could open the held port";
 
     // Opening again on the same lines fails and keeps the open connection:
     // the port stays held, so others still cannot have it.
@@ -72,6 +89,7 @@ TEST_F(SerialContactLinesPty, HoldsThePortExclusivelyUntilClosed) {
     EXPECT_FALSE(second.openContactPort("COM7")) << "the failed reopen released the port";
 
     first.closeContactPort();
+    if (flag >= 0) EXPECT_EQ(exclusiveFlag(), 0) << "closing left the tty exclusive";
     EXPECT_TRUE(second.openContactPort("COM7")) << "closing did not release the port";
     EXPECT_FALSE(first.openContactPort("COM7"));
     EXPECT_TRUE(first.openContactPort("COM8"));
