@@ -49,6 +49,8 @@ constexpr std::chrono::milliseconds pulseClosedTime = 38ms;
 constexpr int pulses = 10;
 // The sampling loop's pace while the lines hold still.
 constexpr std::chrono::milliseconds samplePace = 1ms;
+// How often a change is looked for right after it was made.
+constexpr std::chrono::microseconds lookPace = 20us;
 
 struct Levels {
     int nsi = 0;  // DCD, driven by OUT2
@@ -220,6 +222,9 @@ int main(int argc, char **argv) {
                 shown = true;
                 break;
             }
+            // Leave the processor to the monitor: a reader that never
+            // sleeps can keep it off its own CPU.
+            std::this_thread::sleep_for(lookPace);
         }
         if (!shown) {
             ++missed;
