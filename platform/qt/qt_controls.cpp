@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -37,18 +38,25 @@ QColor toQColor(Rgb c) {
 
 // Starting from the window's face, shrinks a control's face until its text
 // fits the room the fixed layout gives it.
-// A text may reach this far past its room: the last pixel column of a digit
-// is its side bearing, and shrinking a scale label would move its numbers off
-// the ticks they stand under.
-constexpr int textOverhang = 2;
+// A text this little too wide is drawn a shade tighter instead of smaller:
+// shrinking a scale label would move its numbers off the ticks they stand under.
+constexpr int tighteningLimit = 3;
 
-void fitFont(QWidget *w, const QString &text, int width, int height, int overhang = 0) {
+// Starting from the window's face, shrinks a control's face until its text
+// fits the room the fixed layout gives it.
+void fitFont(QWidget *w, const QString &text, int width, int height) {
     if (text.isEmpty()) return;
     QFont font = w->parentWidget() ? w->parentWidget()->font() : w->font();
     for (int size = font.pixelSize(); size > smallestFontPixelSize; --size) {
         font.setPixelSize(size);
         const QFontMetrics fm(font);
-        if (fm.boundingRect(text).right() < width + overhang && fm.height() <= height) break;
+        if (fm.height() > height) continue;
+        const int over = fm.boundingRect(text).right() + 1 - width;
+        if (over <= 0) break;
+        if (over <= tighteningLimit && text.size() > 1) {
+            font.setLetterSpacing(QFont::AbsoluteSpacing, -qreal(over + 1) / (text.size() - 1));
+            break;
+        }
     }
     w->setFont(font);
 }
@@ -80,6 +88,18 @@ public:
     std::function<void()> onCloseRequest;
 
 protected:
+    // A window manager that maximises anyway (or a double click on the title)
+    // must not change the fixed layout.
+    void changeEvent(QEvent *event) override {
+        QWidget::changeEvent(event);
+        if (event->type() == QEvent::WindowStateChange &&
+            (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+            setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
+    }
+    void resizeEvent(QResizeEvent *event) override {
+        QWidget::resizeEvent(event);
+        if (event->size() != minimumSize() && minimumSize() == maximumSize()) resize(minimumSize());
+    }
     void closeEvent(QCloseEvent *event) override {
         event->ignore();
         if (onCloseRequest) onCloseRequest();
@@ -232,7 +252,7 @@ void QtControls::createLabel(int id, Rect r, const std::string &text, std::optio
         label->setAutoFillBackground(true);
     }
     label->setPalette(palette);
-    fitFont(label, label->text(), r.width, r.height, textOverhang);
+    fitFont(label, label->text(), r.width, r.height);
     d->add(id, Kind::Label, label, r);
 }
 
@@ -396,7 +416,7 @@ void QtControls::setText(int id, const std::string &text) {
     if (c->kind == Kind::Label) {
         auto *label = static_cast<QLabel *>(c->widget);
         label->setText(QString::fromStdString(text));
-        fitFont(label, label->text(), room.width, room.height, textOverhang);
+        fitFont(label, label->text(), room.width, room.height);
     } else if (c->kind == Kind::Button || c->kind == Kind::Toggle) {
         auto *button = static_cast<QPushButton *>(c->widget);
         button->setText(buttonText(text));
