@@ -11,6 +11,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -222,6 +223,19 @@ TEST_F(QtDialogsTest, SaveDialogStaysOpenForAFolderThatDoesNotExist) {
     EXPECT_TRUE(warning.contains(folder.path() + "/fehlt")) << warning.toStdString();
     EXPECT_TRUE(stillOpen);
     EXPECT_EQ(choice.path, "");
+}
+
+TEST_F(QtDialogsTest, DialogButtonsSpeakGermanWhereTheSystemHasTheTranslation) {
+    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm"))
+        GTEST_SKIP() << "Qt's German translation (qttranslations6-l10n) is not installed";
+    std::vector<QString> buttons;
+    ScriptedUser user({[&](QWidget *d) {
+        buttons = buttonTexts(d);
+        static_cast<QDialog *>(d)->reject();
+    }});
+    dialogs.inputBox("Titel", "Frage", "1");
+    EXPECT_TRUE(user.done());
+    EXPECT_NE(std::find(buttons.begin(), buttons.end(), QString("Abbrechen")), buttons.end());
 }
 
 TEST_F(QtDialogsTest, PrintDialogIsPresetToOneCopyAndGivesAJobOnlyWhenAccepted) {

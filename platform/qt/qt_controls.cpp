@@ -304,7 +304,6 @@ void QtControls::createImageView(int id, Rect r, int pictureNumber, int parent) 
     view->setMargin(0);
     // No background of its own: lamps with a mask show the window through.
     view->setAutoFillBackground(false);
-    view->setAttribute(Qt::WA_TranslucentBackground, false);
     Control &c = d->add(id, Kind::ImageView, view, r);
     d->showPicture(c, pictureNumber);
 }
@@ -385,7 +384,9 @@ void QtControls::showWindow() {
 void QtControls::destroyAll() {
     d->controls.clear();
     d->pixmaps.clear();
-    delete d->window;
+    // Widgets can only be released while the application object lives; at
+    // process end without it the system takes them back.
+    if (QCoreApplication::instance()) delete d->window;
     d->window = nullptr;
 }
 

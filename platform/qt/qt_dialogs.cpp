@@ -1,13 +1,17 @@
 // Korvalin dial tester - modal dialogs with Qt.
 #include "platform/qt/qt_dialogs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTranslator>
 
 #include "platform/qt/qt_print_job.h"
 
@@ -27,7 +31,25 @@ QString filterText(const FilePattern &p) {
     return description + QStringLiteral(" (") + qs(p.pattern) + QLatin1Char(')');
 }
 
+// The window speaks German; so should "Abbrechen", "Speichern" and the file
+// and print dialogs. Installed once, for the life of the application.
+void installGermanDialogTexts() {
+    static bool installed = false;
+    if (installed || !QCoreApplication::instance()) return;
+    installed = true;
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
+                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
+}
+
 }  // namespace
+
+QtDialogs::QtDialogs(QtControls &controls) : m_controls(controls) {
+    installGermanDialogTexts();
+}
 
 void QtDialogs::messageBox(const std::string &title, const std::string &text) {
     // Before the main window exists the box stands on its own.
