@@ -9,7 +9,9 @@ namespace kvl {
 class QtDialogs : public Dialogs {
 public:
     // The dialogs are owned by the main window once it exists.
-    explicit QtDialogs(QtControls &controls) : m_controls(controls) {}
+    // Also gives the dialogs' own buttons and labels German texts where the
+    // system has Qt's German translation.
+    explicit QtDialogs(QtControls &controls);
     void messageBox(const std::string &title, const std::string &text) override;
     std::string inputBox(const std::string &title, const std::string &prompt,
                          const std::string &defaultText) override;
