@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libqt6serialport6-dev qt6-multimedia-dev libqt6svg6-dev
     libgl-dev libjpeg62-turbo-dev libgtest-dev
     # German texts of Qt's own dialog buttons and of the file and print dialogs
-    qttranslations6-l10n
+    qt6-translations-l10n
     # headless GUI runs, pictures, PDF and JPEG checks
     xvfb xauth imagemagick libjpeg-turbo-progs poppler-utils
     # a real sound server for the sound test

@@ -10,7 +10,7 @@ dir=build
 
 export QT_QPA_PLATFORM=offscreen
 # Any sanitizer report fails the run.
-export ASAN_OPTIONS="abort_on_error=1:detect_leaks=1:suppressions=$PWD/tests/lsan.supp"
+export ASAN_OPTIONS="abort_on_error=1:detect_leaks=1"
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 ctest --test-dir "$dir" --output-on-failure --timeout 900 </dev/null

@@ -227,7 +227,7 @@ TEST_F(QtDialogsTest, SaveDialogStaysOpenForAFolderThatDoesNotExist) {
 
 TEST_F(QtDialogsTest, DialogButtonsSpeakGermanWhereTheSystemHasTheTranslation) {
     if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm"))
-        GTEST_SKIP() << "Qt's German translation (qttranslations6-l10n) is not installed";
+        GTEST_SKIP() << "Qt's German translation (qt6-translations-l10n) is not installed";
     std::vector<QString> buttons;
     ScriptedUser user({[&](QWidget *d) {
         buttons = buttonTexts(d);
