@@ -48,7 +48,7 @@ bool compress(const Picture &picture, std::FILE *out, int quality, unsigned char
     info.input_components = 3;
     info.in_color_space = JCS_RGB;
     jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, 95, FALSE);
+    jpeg_set_quality(&info, quality, FALSE);
     jpeg_start_compress(&info, TRUE);
     const int width = picture.width();
     for (int y = 0; y < picture.height(); ++y) {
