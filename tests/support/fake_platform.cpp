@@ -68,18 +68,26 @@ void FakeControls::createScrollArea(int id, Rect r, int innerWidth, int innerHei
     c.scrollStep = step;
 }
 
-void FakeControls::setToolTip(int id, const std::string &text) { controls[id].toolTip = text; }
-void FakeControls::setVisible(int id, bool visible) { controls[id].visible = visible; }
+void FakeControls::setToolTip(int id, const std::string &text) {
+    controls[id].toolTip = text;
+}
+void FakeControls::setVisible(int id, bool visible) {
+    controls[id].visible = visible;
+}
 bool FakeControls::isVisible(int id) const {
     const Control *c = get(id);
     return c && c->visible;
 }
-void FakeControls::setEnabled(int id, bool enabled) { controls[id].enabled = enabled; }
+void FakeControls::setEnabled(int id, bool enabled) {
+    controls[id].enabled = enabled;
+}
 bool FakeControls::isEnabled(int id) const {
     const Control *c = get(id);
     return c && c->enabled;
 }
-void FakeControls::setText(int id, const std::string &text) { controls[id].text = text; }
+void FakeControls::setText(int id, const std::string &text) {
+    controls[id].text = text;
+}
 std::string FakeControls::text(int id) const {
     const Control *c = get(id);
     return c ? c->text : std::string();
@@ -100,13 +108,19 @@ int FakeControls::picture(int viewId) const {
     const Control *c = get(viewId);
     return c ? c->picture : -1;
 }
-void FakeControls::repaintNow(int id) { controls[id].repaints++; }
-void FakeControls::setScrollInnerWidth(int id, int width) { controls[id].innerWidth = width; }
+void FakeControls::repaintNow(int id) {
+    controls[id].repaints++;
+}
+void FakeControls::setScrollInnerWidth(int id, int width) {
+    controls[id].innerWidth = width;
+}
 int FakeControls::scrollInnerWidth(int id) const {
     const Control *c = get(id);
     return c ? c->innerWidth : 0;
 }
-void FakeControls::setScrollPosition(int id, int x) { controls[id].scrollPosition = x; }
+void FakeControls::setScrollPosition(int id, int x) {
+    controls[id].scrollPosition = x;
+}
 int FakeControls::scrollPosition(int id) const {
     const Control *c = get(id);
     return c ? c->scrollPosition : 0;
@@ -135,7 +149,9 @@ std::string FakeControls::listCell(int id, int row, int column) const {
     return cells[column];
 }
 
-void FakeEvents::at(std::int32_t tick, WindowEvent event) { m_scheduled.emplace(tick, event); }
+void FakeEvents::at(std::int32_t tick, WindowEvent event) {
+    m_scheduled.emplace(tick, event);
+}
 
 WindowEvent FakeEvents::waitEvent() {
     waits++;
