@@ -1,6 +1,7 @@
 // Korvalin dial tester - every control of the main window as data.
 #include "app/control_catalogue.h"
 
+#include "app/command_texts.h"
 #include "platform/catalogue.h"
 
 namespace kvl {
@@ -11,9 +12,9 @@ const char *const mainWindowTitle =
 
 namespace {
 
-constexpr Rgb red{255, 0, 0};
-constexpr Rgb readoutFront{0, 0, 255};
-constexpr Rgb readoutBack{255, 255, 255};
+constexpr Rgb red = colours::red;
+constexpr Rgb readoutFront = colours::blue;
+constexpr Rgb readoutBack = colours::white;
 constexpr Rgb borderGrey{128, 128, 128};
 constexpr Rgb frameGrey{128, 128, 118};
 constexpr Rgb creditFront{128, 128, 236};
@@ -130,7 +131,7 @@ std::vector<ControlSpec> makeCatalogue() {
     add(withToolTip(image(ctl::digitHintPanel, {390, 110, 100, 20}, pic::digitHintImage),
                     "1 ist keine vollständige Periode deshalb ungeeignet"));
 
-    add(button(ctl::testToggle, {1110, 10, 160, 25}, "Prüfung EINSCHALTEN", ControlKind::Toggle));
+    add(button(ctl::testToggle, {1110, 10, 160, 25}, text::testOff, ControlKind::Toggle));
     add(button(ctl::idealDialButton, {1110, 45, 160, 25}, "Idealer Nummernschalter"));
     add(button(ctl::printButton, {1110, 80, 160, 25}, "Druck Prüfstreifen"));
     add(button(ctl::saveButton, {1110, 115, 160, 25}, "Speichern Prüfstreifen BMP/JPG"));
